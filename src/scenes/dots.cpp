@@ -1,0 +1,143 @@
+// Scene 7: a cloud of 56 3-D dots turning about three axes, projected
+// without perspective, each drawn as a small shaded ball. In the second half
+// the cloud changes shape and two birds stand at the bottom corners, their
+// beaks opening and shutting to a fixed 64-step rhythm.
+#include <cstdint>
+#include <cstring>
+
+#include "gfx/bitmap.h"
+#include "gfx/fixed.h"
+#include "gfx/sine.h"
+#include "shell/display.h"
+#include "scenes/scenes.h"
+
+// Row-major 3 x 3, 256 standing for 1.0.
+struct Matrix3 {
+    int32_t m[9];
+};
+
+struct Point3 {
+    int32_t x, y, z;
+};
+
+void matrix3_multiply(const Matrix3 *a, const Matrix3 *b, Matrix3 *out);
+
+namespace {
+
+constexpr int32_t DOT_COUNT = 56;
+constexpr int32_t SHAPE_B_MS = 15340;       // second shape and the birds from here
+constexpr int32_t BEAK_CYCLE_MS = 3835;     // 64 beak_pattern entries
+
+SineTable dots_sine;
+Matrix3 rot_x = {{256, 0, 0, 0, 0, 0, 0, 0, 0}};
+Matrix3 rot_y = {{0, 0, 0, 0, 256, 0, 0, 0, 0}};
+Matrix3 rot_z = {{0, 0, 0, 0, 0, 0, 0, 0, 256}};
+Matrix3 rot_xy, rot_xyz;
+Frame dots_frame;
+
+#include "data/dot_shapes.inc"
+
+const uint8_t dot_sprite_pixels[64] = {
+    0, 0, 2, 2, 3, 3, 0, 0,
+    0, 2, 1, 1, 2, 2, 3, 0,
+    2, 1, 0, 1, 1, 2, 2, 3,
+    2, 1, 1, 1, 1, 2, 3, 3,
+    3, 2, 1, 1, 2, 2, 3, 3,
+    3, 2, 2, 2, 2, 3, 3, 3,
+    0, 3, 2, 3, 3, 3, 3, 0,
+    0, 0, 3, 3, 3, 3, 0, 0,
+};
+const uint8_t dot_sprite_mask[64] = {
+    255, 255, 0, 0, 0, 0, 255, 255,
+    255, 0, 0, 0, 0, 0, 0, 255,
+    0, 0, 0, 0, 0, 0, 0, 0,
+    0, 0, 0, 0, 0, 0, 0, 0,
+    0, 0, 0, 0, 0, 0, 0, 0,
+    0, 0, 0, 0, 0, 0, 0, 0,
+    255, 0, 0, 0, 0, 0, 0, 255,
+    255, 255, 0, 0, 0, 0, 255, 255,
+};
+const Bitmap dot_sprite = {dot_sprite_pixels, dot_sprite_mask, 8, 8};
+
+#include "data/birds.inc"
+
+const Bitmap bird_left_shut = {bird_left_shut_pixels, bird_left_shut_mask, BIRD_WIDTH, BIRD_HEIGHT};
+const Bitmap bird_left_open = {bird_left_open_pixels, bird_left_open_mask, BIRD_WIDTH, BIRD_HEIGHT};
+const Bitmap bird_right_shut = {bird_right_shut_pixels, bird_right_shut_mask, BIRD_WIDTH, BIRD_HEIGHT};
+const Bitmap bird_right_open = {bird_right_open_pixels, bird_right_open_mask, BIRD_WIDTH, BIRD_HEIGHT};
+
+// 1: beaks open, 0: shut; one entry every 3835/64 ms.
+const uint8_t beak_pattern[64] = {
+    1, 1, 0, 0, 1, 1, 0, 0,
+    1, 1, 0, 0, 1, 0, 1, 1,
+    1, 1, 1, 1, 1, 1, 1, 1,
+    0, 0, 0, 0, 0, 0, 0, 0,
+    0, 0, 0, 0, 1, 1, 1, 1,
+    0, 0, 1, 1, 1, 1, 0, 0,
+    1, 1, 1, 1, 1, 1, 1, 1,
+    1, 1, 1, 1, 0, 0, 0, 0,
+};
+
+int32_t cos8(int32_t angle) { return dots_sine[(angle + 64) & 255]; }
+int32_t sin8(int32_t angle) { return dots_sine[angle & 255]; }
+
+// Rewrites the cosine and sine entries of the three rotations.
+void set_rotations(int32_t ax, int32_t ay, int32_t az)
+{
+    const int32_t cx = cos8(ax), sx = sin8(ax);
+    rot_x.m[4] = cx; rot_x.m[5] = -sx;
+    rot_x.m[7] = sx; rot_x.m[8] = cx;
+
+    const int32_t cy = cos8(ay), sy = sin8(ay);
+    rot_y.m[0] = cy; rot_y.m[2] = -sy;
+    rot_y.m[6] = sy; rot_y.m[8] = cy;
+
+    const int32_t cz = cos8(az), sz = sin8(az);
+    rot_z.m[0] = cz; rot_z.m[1] = -sz;
+    rot_z.m[3] = sz; rot_z.m[4] = cz;
+}
+
+}  // namespace
+
+void matrix3_multiply(const Matrix3 *a, const Matrix3 *b, Matrix3 *out)
+{
+    for (int r = 0; r < 3; r++)
+        for (int c = 0; c < 3; c++)
+            out->m[r * 3 + c] = (a->m[r * 3] * b->m[c] + a->m[r * 3 + 1] * b->m[3 + c] +
+                                 a->m[r * 3 + 2] * b->m[6 + c]) >> 8;
+}
+
+void dots_init()
+{
+    fill_sine_table(dots_sine, 255);
+}
+
+void dots_draw(int32_t t)
+{
+    std::memset(dots_frame.pixels, 0, FRAME_SIZE);
+
+    set_rotations(wrap_mul(t, 70) / 1000, wrap_mul(t, 65) / 1000, wrap_mul(t, 59) / 1000);
+    matrix3_multiply(&rot_x, &rot_y, &rot_xy);
+    matrix3_multiply(&rot_xy, &rot_z, &rot_xyz);
+
+    const bool second_half = t >= SHAPE_B_MS;
+    const Point3 *shape = second_half ? dot_shape_b : dot_shape_a;
+    const int32_t *m = rot_xyz.m;
+    for (int32_t k = 0; k < DOT_COUNT; k++) {
+        const Point3 &p = shape[k];
+        const int32_t px = p.x * m[0] + p.y * m[1] + p.z * m[2];
+        const int32_t py = p.x * m[3] + p.y * m[4] + p.z * m[5];
+        // (v << 5) >> 16 floors v / 2048.
+        blit_bitmap_centered(&dots_frame, &dot_sprite, ((px << 5) >> 16) + 80, ((py << 5) >> 16) + 64);
+    }
+
+    if (second_half) {
+        const int32_t i = (wrap_mul(t, 64) / BEAK_CYCLE_MS) & 63;
+        const bool open = beak_pattern[i] != 0;
+        const Bitmap *left = open ? &bird_left_open : &bird_left_shut;
+        const Bitmap *right = open ? &bird_right_open : &bird_right_shut;
+        blit_bitmap(&dots_frame, left, 8, 120 - left->height);
+        blit_bitmap(&dots_frame, right, 152 - right->width, 120 - right->height);
+    }
+    present_frame(&dots_frame);
+}
