@@ -9,33 +9,22 @@
 #include "gfx/fixed.h"
 #include "gfx/sine.h"
 #include "shell/display.h"
+#include "scenes/dots.h"
 #include "scenes/scenes.h"
 
-// Row-major 3 x 3, 256 standing for 1.0.
-struct Matrix3 {
-    int32_t m[9];
-};
-
-struct Point3 {
-    int32_t x, y, z;
-};
-
-void matrix3_multiply(const Matrix3 *a, const Matrix3 *b, Matrix3 *out);
-
-namespace {
-
-constexpr int32_t DOT_COUNT = 56;
-constexpr int32_t SHAPE_B_MS = 15340;       // second shape and the birds from here
-constexpr int32_t BEAK_CYCLE_MS = 3835;     // 64 beak_pattern entries
-
-SineTable dots_sine;
 Matrix3 rot_x = {{256, 0, 0, 0, 0, 0, 0, 0, 0}};
 Matrix3 rot_y = {{0, 0, 0, 0, 256, 0, 0, 0, 0}};
 Matrix3 rot_z = {{0, 0, 0, 0, 0, 0, 0, 0, 256}};
 Matrix3 rot_xy, rot_xyz;
+
+namespace {
+
+constexpr int32_t SHAPE_B_MS = 15340;       // second shape and the birds from here
+constexpr int32_t BEAK_CYCLE_MS = 3835;     // 64 beak_pattern entries
+
+SineTable dots_sine;
 Frame dots_frame;
 
-#include "data/dot_shapes.inc"
 
 const uint8_t dot_sprite_pixels[64] = {
     0, 0, 2, 2, 3, 3, 0, 0,
@@ -61,10 +50,16 @@ const Bitmap dot_sprite = {dot_sprite_pixels, dot_sprite_mask, 8, 8};
 
 #include "data/birds.inc"
 
+}  // namespace
+
+#include "data/dot_shapes.inc"
+
 const Bitmap bird_left_shut = {bird_left_shut_pixels, bird_left_shut_mask, BIRD_WIDTH, BIRD_HEIGHT};
 const Bitmap bird_left_open = {bird_left_open_pixels, bird_left_open_mask, BIRD_WIDTH, BIRD_HEIGHT};
 const Bitmap bird_right_shut = {bird_right_shut_pixels, bird_right_shut_mask, BIRD_WIDTH, BIRD_HEIGHT};
 const Bitmap bird_right_open = {bird_right_open_pixels, bird_right_open_mask, BIRD_WIDTH, BIRD_HEIGHT};
+
+namespace {
 
 // 1: beaks open, 0: shut; one entry every 3835/64 ms.
 const uint8_t beak_pattern[64] = {
@@ -107,6 +102,20 @@ void matrix3_multiply(const Matrix3 *a, const Matrix3 *b, Matrix3 *out)
                                  a->m[r * 3 + 2] * b->m[6 + c]) >> 8;
 }
 
+void dots_project(const Point3 *p, const Matrix3 *m, int32_t *sx, int32_t *sy)
+{
+    const int32_t x = p->x * m->m[0] + p->y * m->m[1] + p->z * m->m[2];
+    const int32_t y = p->x * m->m[3] + p->y * m->m[4] + p->z * m->m[5];
+    // (v << 5) >> 16 floors v / 2048.
+    *sx = ((x << 5) >> 16) + 80;
+    *sy = ((y << 5) >> 16) + 64;
+}
+
+int32_t dots_beak_index(int32_t t)
+{
+    return (wrap_mul(t, 64) / BEAK_CYCLE_MS) & 63;
+}
+
 void dots_init()
 {
     fill_sine_table(dots_sine, 255);
@@ -122,18 +131,14 @@ void dots_draw(int32_t t)
 
     const bool second_half = t >= SHAPE_B_MS;
     const Point3 *shape = second_half ? dot_shape_b : dot_shape_a;
-    const int32_t *m = rot_xyz.m;
     for (int32_t k = 0; k < DOT_COUNT; k++) {
-        const Point3 &p = shape[k];
-        const int32_t px = p.x * m[0] + p.y * m[1] + p.z * m[2];
-        const int32_t py = p.x * m[3] + p.y * m[4] + p.z * m[5];
-        // (v << 5) >> 16 floors v / 2048.
-        blit_bitmap_centered(&dots_frame, &dot_sprite, ((px << 5) >> 16) + 80, ((py << 5) >> 16) + 64);
+        int32_t sx, sy;
+        dots_project(&shape[k], &rot_xyz, &sx, &sy);
+        blit_bitmap_centered(&dots_frame, &dot_sprite, sx, sy);
     }
 
     if (second_half) {
-        const int32_t i = (wrap_mul(t, 64) / BEAK_CYCLE_MS) & 63;
-        const bool open = beak_pattern[i] != 0;
+        const bool open = beak_pattern[dots_beak_index(t)] != 0;
         const Bitmap *left = open ? &bird_left_open : &bird_left_shut;
         const Bitmap *right = open ? &bird_right_open : &bird_right_shut;
         blit_bitmap(&dots_frame, left, 8, 120 - left->height);

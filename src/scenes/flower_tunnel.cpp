@@ -11,13 +11,15 @@
 #include "gfx/fixed.h"
 #include "gfx/sine.h"
 #include "shell/display.h"
+#include "scenes/flower_tunnel.h"
 #include "scenes/scenes.h"
+
+int32_t flower_angle[FRAME_SIZE];
+int32_t flower_depth[FRAME_SIZE];
 
 namespace {
 
 SineTable flower_sine;
-int32_t flower_angle[FRAME_SIZE];  // 0..127, 0 straight up, clockwise
-int32_t flower_depth[FRAME_SIZE];  // 0..127, wrapped
 Frame flower_frame;
 
 // Row picked by depth, column by angle.
@@ -27,9 +29,9 @@ const uint8_t flower_texture[256] = {
 
 #include "data/logo.inc"
 
-const Bitmap logo_bitmap = {logo_pixels, logo_mask, LOGO_WIDTH, LOGO_HEIGHT};
-
 }  // namespace
+
+const Bitmap logo_bitmap = {logo_pixels, logo_mask, LOGO_WIDTH, LOGO_HEIGHT};
 
 void flower_tunnel_init()
 {

@@ -9,16 +9,17 @@
 #include "gfx/fixed.h"
 #include "gfx/sine.h"
 #include "shell/display.h"
+#include "scenes/halfres_tunnel.h"
 #include "scenes/scenes.h"
+
+int32_t halfres_angle[FRAME_SIZE];
+int32_t halfres_depth[FRAME_SIZE];
 
 namespace {
 
 constexpr int32_t VANISH_COLUMN = 60, VANISH_ROW = 16;
 
 SineTable halfres_sine;
-// Frame-shaped (160 per row); only rows 0..63, columns 0..79 are used.
-int32_t halfres_angle[FRAME_SIZE];
-int32_t halfres_depth[FRAME_SIZE];
 Frame halfres_frame;
 
 const uint8_t halfres_texture[32 * 32] = {
@@ -51,12 +52,22 @@ void halfres_tunnel_init()
     }
 }
 
-void halfres_tunnel_draw(int32_t t)
+int32_t halfres_forward(int32_t t)
 {
-    const int32_t d = wrap_mul(t, 128) / 1000;
+    return wrap_mul(t, 128) / 1000;
+}
+
+int32_t halfres_twist(int32_t t)
+{
     const int32_t s1 = halfres_sine[(t / 8) & 255];
     const int32_t s2 = halfres_sine[(t / 9) & 255];
-    const int32_t f = ((s1 + s2) << 5) >> 16;  // floor((s1 + s2) / 2048)
+    return ((s1 + s2) << 5) >> 16;  // floor((s1 + s2) / 2048)
+}
+
+void halfres_tunnel_draw(int32_t t)
+{
+    const int32_t d = halfres_forward(t);
+    const int32_t f = halfres_twist(t);
 
     for (int32_t row = 0; row < CELL_ROWS; row++) {
         const int32_t *angle = halfres_angle + row * SCREEN_WIDTH;

@@ -12,11 +12,13 @@
 #include "gfx/font.h"
 #include "gfx/sine.h"
 #include "shell/display.h"
+#include "scenes/plasma.h"
 #include "scenes/scenes.h"
+
+SineTable plasma_sine;
 
 namespace {
 
-SineTable plasma_sine;
 Bitmap *plasma_title_1;
 Bitmap *plasma_title_2;
 Frame plasma_frame;
@@ -26,9 +28,11 @@ const char *const TITLE_2[] = {"for it", "is shiny", nullptr};
 
 constexpr int32_t TITLE_SWITCH_MS = 7500;
 
-// Distance of the title from the screen centre, by stretch of time: in, rest,
-// out (title 1), in, rest, out (title 2). 64-bit so that any t is safe.
-int64_t title_radius(int64_t t)
+}  // namespace
+
+// In, rest, out (title 1), in, rest, out (title 2). 64-bit so that any t is
+// safe: the products overflow 32 bits only some 408 s before the show.
+int64_t plasma_title_radius(int64_t t)
 {
     if (t <= 1499) return (1500 - t) * 160 / 1000;
     if (t <= 5999) return 0;
@@ -38,13 +42,32 @@ int64_t title_radius(int64_t t)
     return (t * 160 - 2160000) / 1000;
 }
 
+PlasmaPhases plasma_phases(int32_t t)
+{
+    return {
+        (wrap_mul(t, -10) >> 7) & 255,
+        (wrap_mul(t, 17) >> 7) & 255,
+        (wrap_mul(t, 13) >> 7) & 255,
+        (wrap_mul(t, -23) >> 7) & 255,
+        (t >> 4) & 255,
+    };
+}
+
+void plasma_title_centre(int32_t t, int32_t *x, int32_t *y)
+{
+    const int64_t r = plasma_title_radius(t);
+    const int32_t theta = (t >> 2) & 255;
+    // |r| < 2^29, so both stay far inside 32 bits.
+    *x = static_cast<int32_t>(((r * plasma_sine[theta]) >> 16) + 80);
+    *y = static_cast<int32_t>(((r * plasma_sine[(theta + 64) & 255]) >> 16) + 64);
+}
+
+namespace {
+
 void draw_plasma(int32_t t)
 {
-    const int32_t cs = (wrap_mul(t, -10) >> 7) & 255;
-    const int32_t ds = (wrap_mul(t, 17) >> 7) & 255;
-    const int32_t js = (wrap_mul(t, 13) >> 7) & 255;
-    const int32_t ks = (wrap_mul(t, -23) >> 7) & 255;
-    const int32_t ls = (t >> 4) & 255;
+    const PlasmaPhases ph = plasma_phases(t);
+    const int32_t cs = ph.cs, ds = ph.ds, js = ph.js, ks = ph.ks, ls = ph.ls;
 
     for (int32_t cy = 0; cy < CELL_ROWS; cy++) {
         const int32_t l = (ls + 2 * cy) & 255;
@@ -74,13 +97,10 @@ void plasma_draw(int32_t t)
 {
     draw_plasma(t);
 
-    const int64_t r = title_radius(t);
-    const int32_t theta = (t >> 2) & 255;
-    const int64_t x = ((r * plasma_sine[theta]) >> 16) + 80;
-    const int64_t y = ((r * plasma_sine[(theta + 64) & 255]) >> 16) + 64;
+    int32_t x, y;
+    plasma_title_centre(t, &x, &y);
     const Bitmap *title = t < TITLE_SWITCH_MS ? plasma_title_1 : plasma_title_2;
-    // |x|, |y| stay below 2^28 for every 32-bit t.
-    blit_bitmap_centered(&plasma_frame, title, static_cast<int32_t>(x), static_cast<int32_t>(y));
+    blit_bitmap_centered(&plasma_frame, title, x, y);
 
     present_frame(&plasma_frame);
 }

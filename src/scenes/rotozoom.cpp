@@ -6,6 +6,7 @@
 #include "gfx/frame.h"
 #include "gfx/sine.h"
 #include "shell/display.h"
+#include "scenes/rotozoom.h"
 #include "scenes/scenes.h"
 
 namespace {
@@ -15,6 +16,17 @@ Frame rotozoom_frame;
 
 }  // namespace
 
+RotozoomSteps rotozoom_steps(int32_t t)
+{
+    RotozoomSteps r;
+    r.angle = (t / 34) & 255;
+    r.zoom = (rotozoom_sine[(t / 45) & 255] + 36864) >> 8;  // 16..271
+    r.du = (rotozoom_sine[(r.angle + 64) & 255] * r.zoom) >> 16;
+    r.dv = (rotozoom_sine[r.angle] * r.zoom) >> 16;
+    r.sway = rotozoom_sine[(t / 30) & 255] / 2;  // halved toward zero
+    return r;
+}
+
 void rotozoom_init()
 {
     fill_sine_table(rotozoom_sine, 32767);
@@ -22,14 +34,10 @@ void rotozoom_init()
 
 void rotozoom_draw(int32_t t)
 {
-    const int32_t angle = (t / 34) & 255;
-    const int32_t zoom = (rotozoom_sine[(t / 45) & 255] + 36864) >> 8;  // 16..271
-    // Texture step for one pixel right; one pixel down is (-dv, du).
-    const int32_t du = (rotozoom_sine[(angle + 64) & 255] * zoom) >> 16;
-    const int32_t dv = (rotozoom_sine[angle] * zoom) >> 16;
-    const int32_t sway = rotozoom_sine[(t / 30) & 255] / 2;
+    const RotozoomSteps st = rotozoom_steps(t);
+    const int32_t du = st.du, dv = st.dv;
 
-    int32_t u_row = sway, v_row = 0;
+    int32_t u_row = st.sway, v_row = 0;
     uint8_t *out = rotozoom_frame.pixels;
     for (int32_t y = 0; y < SCREEN_HEIGHT; y++) {
         int32_t u = u_row, v = v_row;

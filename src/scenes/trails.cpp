@@ -14,6 +14,7 @@
 #include "gfx/sine.h"
 #include "shell/display.h"
 #include "scenes/scenes.h"
+#include "scenes/trails.h"
 
 namespace {
 
@@ -22,12 +23,15 @@ constexpr int32_t GREETINGS_START_MS = 7670;
 
 SineTable trails_sine;
 Frame trail_frames[TRAIL_FRAMES];
-int32_t trail_slot;
 Frame trails_output;
 
 // The ball image with white as transparent; the mask is made at start-up.
 uint8_t ball_bob_mask[256];
 const Bitmap ball_bob = {ball_texture, ball_bob_mask, 16, 16};
+
+}  // namespace
+
+int32_t trail_slot;
 
 const char *const greetings_lines[] = {
     "greetings", "to", "",
@@ -43,8 +47,6 @@ const char *const greetings_lines[] = {
 };
 
 Bitmap *greetings_bitmap;
-
-}  // namespace
 
 void trails_init()
 {

@@ -10,6 +10,11 @@
 #include "gfx/sine.h"
 #include "shell/display.h"
 #include "scenes/scenes.h"
+#include "scenes/twister.h"
+
+const uint8_t twister_texture[64 * 32] = {
+#include "data/twister_texture.inc"
+};
 
 namespace {
 
@@ -19,11 +24,6 @@ Frame twister_frame;
 // The plasma's dither cells and level map, read here by darkness.
 const CellPattern *const twister_patterns = plasma_patterns;
 const int32_t *const twister_shade_map = plasma_level_map;
-
-// 64 rows of 32 brightnesses, 0 darkest .. 254 lightest.
-const uint8_t twister_texture[64 * 32] = {
-#include "data/twister_texture.inc"
-};
 
 // Paints one face of `width` cells from cell h on, all 32 texture columns
 // stretched onto it, darkened by its shade; returns the cell after it.
@@ -49,16 +49,25 @@ void twister_init()
     fill_sine_table(twister_sine, 65535);
 }
 
+TwisterRow twister_row(int32_t t, int32_t i)
+{
+    TwisterRow r;
+    const int32_t a = (twister_sine[(i + t / 10) & 255] + twister_sine[(i + t / 12) & 255]) >> 10;
+    r.k = a & 63;
+    r.s1 = twister_sine[r.k];
+    r.s2 = twister_sine[r.k + 64];
+    r.w1 = (r.s1 << 5) >> 16;
+    r.w2 = (r.s2 << 5) >> 16;
+    r.h = (80 - r.w1 - r.w2) / 2;
+    return r;
+}
+
 void twister_draw(int32_t t)
 {
     std::memset(twister_frame.pixels, 0, FRAME_SIZE);
     for (int32_t i = 0; i < CELL_ROWS; i++) {
-        const int32_t a = (twister_sine[(i + t / 10) & 255] + twister_sine[(i + t / 12) & 255]) >> 10;
-        const int32_t k = a & 63;
-        const int32_t s1 = twister_sine[k], s2 = twister_sine[k + 64];
-        const int32_t w1 = (s1 << 5) >> 16, w2 = (s2 << 5) >> 16;
-        const int32_t h = (80 - w1 - w2) / 2;
-        draw_face(i, draw_face(i, h, w1, s1), w2, s2);
+        const TwisterRow r = twister_row(t, i);
+        draw_face(i, draw_face(i, r.h, r.w1, r.s1), r.w2, r.s2);
     }
     present_frame(&twister_frame);
 }
