@@ -1,11 +1,11 @@
 #!/usr/bin/env python3
 """Writes data/logo.inc: the 160 x 62 "marrowbent" logo over the flower tunnel.
 
-The wordmark is built from geometric strokes (stems, elliptic bowls and arches,
-diagonals) inside a rounded frame, rendered with 6 x 6 supersampling: a pixel
-mostly covered is black, partly covered mid grey, barely covered light grey,
-otherwise transparent. So the lettering is black with soft grey edges, and no
-opaque pixel is white.
+The wordmark is a condensed geometric lowercase (stems, rounded bowls and
+arches) inside a rounded frame, rendered with 6 x 6 supersampling: a pixel
+mostly covered is black, partly covered mid grey, and a pixel touching black
+becomes a light-grey halo; everything else is transparent. So the lettering
+is black with grey edges, and no opaque pixel is white.
 
 Run: python3 tools/art/make_logo.py > data/logo.inc
 """
@@ -15,7 +15,7 @@ import sys
 W, H = 160, 62
 SS = 6
 
-STROKE = 4.2                 # stem width
+STROKE = 4.5                 # stem width
 ASC, TOP, BASE = 10.0, 19.0, 47.0  # ascender top and the x-height band
 MID = (TOP + BASE) / 2
 RAD = 6.0                    # corner radius of bowls and arches
@@ -132,7 +132,7 @@ for attempt in range(2):
     total = x - GAP - start
 
 # Rounded frame around the wordmark: rows 0..61, columns 2..158.
-FX0, FX1, FY0, FY1, FR, FT = 2.0, 159.0, 0.0, 62.0, 9.0, 2.6
+FX0, FX1, FY0, FY1, FR, FT = 3.0, 158.0, 1.0, 61.0, 9.0, 2.6
 
 
 def frame(px, py):
@@ -147,7 +147,7 @@ def frame(px, py):
 
 shapes.append(frame)
 
-pixels, mask = [], []
+coverage = []
 for py in range(H):
     for px in range(W):
         hits = 0
@@ -156,8 +156,27 @@ for py in range(H):
                 x, y = px + (sx + 0.5) / SS, py + (sy + 0.5) / SS
                 if any(s(x, y) for s in shapes):
                     hits += 1
-        c = hits / (SS * SS)
-        v = 3 if c >= 0.62 else 2 if c >= 0.34 else 1 if c >= 0.12 else 0
+        coverage.append(hits / (SS * SS))
+
+
+def cov(x, y):
+    return coverage[y * W + x] if 0 <= x < W and 0 <= y < H else 0.0
+
+
+# Mostly covered: black. Partly covered: mid grey, the soft edge. Next to
+# black: a light-grey halo that lifts the lettering off the busy tunnel.
+pixels, mask = [], []
+for py in range(H):
+    for px in range(W):
+        c = cov(px, py)
+        if c >= 0.5:
+            v = 3
+        elif c >= 0.15:
+            v = 2
+        elif any(cov(px + dx, py + dy) >= 0.5 for dx in (-1, 0, 1) for dy in (-1, 0, 1)):
+            v = 1
+        else:
+            v = 0
         pixels.append(v)
         mask.append(0 if v else 255)
 
