@@ -2,7 +2,9 @@
 BUILD := build
 JOBS := 2
 
-.PHONY: all deps build run test clean
+SANITIZE := build-sanitize
+
+.PHONY: all deps build run test sanitize clean
 
 all: build
 
@@ -18,8 +20,15 @@ build: deps $(BUILD)/CMakeCache.txt
 run: build
 	cd $(BUILD) && ./quillmoss
 
-test: build
+test: build sanitize
 	cd $(BUILD) && ctest --output-on-failure -j$(JOBS)
 
+# Every unit test and a render of every millisecond of the show under
+# AddressSanitizer and UndefinedBehaviorSanitizer.
+sanitize: deps
+	cmake -S . -B $(SANITIZE) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUILLMOSS_SANITIZE=ON
+	cmake --build $(SANITIZE) -j$(JOBS)
+	cd $(SANITIZE) && ctest --output-on-failure -j$(JOBS) -L unit
+
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) $(SANITIZE)

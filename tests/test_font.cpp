@@ -5,6 +5,7 @@
 #include <string>
 
 #include "gfx/font.h"
+#include "text_bitmaps.h"
 
 namespace {
 
@@ -100,18 +101,18 @@ TEST(Font, TextBitmapLayout)
     };
     for (Case &c : cases) {
         c.lines.push_back(nullptr);
-        const Bitmap *bm = make_text_bitmap(c.lines.data());
+        const Bitmap *bm = text_bitmap(c.lines.data());
         EXPECT_EQ(bm->width, c.width);
         EXPECT_EQ(bm->height, c.height);
     }
 
     const char *ab[] = {"AB", nullptr};
-    const Bitmap *bm = make_text_bitmap(ab);
+    const Bitmap *bm = text_bitmap(ab);
     expect_glyph_at(bm, glyph_map['A'], 0, 0);
     expect_glyph_at(bm, glyph_map['B'], 16, 0);
 
     const char *fear[] = {"fear", "the pod", nullptr};
-    bm = make_text_bitmap(fear);
+    bm = text_bitmap(fear);
     expect_glyph_at(bm, glyph_map['f'], 23, 0);    // (105 - 59) / 2
     expect_glyph_at(bm, glyph_map['r'], 23 + 13 + 16 + 16, 0);
     expect_glyph_at(bm, glyph_map['t'], 0, 16);
@@ -121,7 +122,7 @@ TEST(Font, TextBitmapLayout)
             ASSERT_EQ(bm->mask[y * 105 + x], 255);
 
     const char *gaps[] = {"", "a", " 1,", "", nullptr};
-    bm = make_text_bitmap(gaps);
+    bm = text_bitmap(gaps);
     EXPECT_TRUE(transparent_rows(bm, 0, 16));
     EXPECT_TRUE(transparent_rows(bm, 32, 64));
 }
@@ -130,7 +131,7 @@ TEST(Font, CaseDoesNotMatter)
 {
     const char *a[] = {"Ab", nullptr};
     const char *b[] = {"aB", nullptr};
-    const Bitmap *x = make_text_bitmap(a), *y = make_text_bitmap(b);
+    const Bitmap *x = text_bitmap(a), *y = text_bitmap(b);
     ASSERT_EQ(x->width, y->width);
     EXPECT_EQ(std::memcmp(x->pixels, y->pixels, 32 * 16), 0);
     EXPECT_EQ(std::memcmp(x->mask, y->mask, 32 * 16), 0);
@@ -150,7 +151,7 @@ TEST(Font, TextWidth)
 TEST(Font, HighBytesDrawAsBlank)
 {
     const char *high[] = {"a\xc3\xa9z", nullptr};
-    const Bitmap *bm = make_text_bitmap(high);
+    const Bitmap *bm = text_bitmap(high);
     ASSERT_EQ(bm->width, 16 + 16 + 16 + 16);
     for (int y = 0; y < 16; y++)
         for (int x = 16; x < 48; x++)

@@ -30,7 +30,7 @@ Frame expected_blit(const TestBitmap &t, int x, int y, uint8_t fill)
     std::memset(f.pixels, fill, FRAME_SIZE);
     for (int i = 0; i < t.bm.height; i++)
         for (int j = 0; j < t.bm.width; j++) {
-            int tx = x + j, ty = y + i;
+            const int64_t tx = int64_t{x} + j, ty = int64_t{y} + i;
             if (tx >= 0 && tx < 160 && ty >= 0 && ty < 128) {
                 uint8_t &p = f.pixels[ty * 160 + tx];
                 p = static_cast<uint8_t>((p & t.mask[i * t.bm.width + j]) | t.pixels[i * t.bm.width + j]);

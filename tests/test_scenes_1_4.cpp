@@ -5,6 +5,7 @@
 #include "data/ball_image.h"
 #include "data/plasma_dither.h"
 #include "gfx/font.h"
+#include "text_bitmaps.h"
 #include "scene_fixture.h"
 #include "scenes/flower_tunnel.h"
 #include "scenes/plasma.h"
@@ -101,7 +102,7 @@ TEST_F(Plasma, TitleIsDrawnOverThePlasma)
 {
     const Frame f = render(plasma_draw, 3000);
     const char *lines[] = {"fear", "the pod", nullptr};
-    const Bitmap *title = make_text_bitmap(lines);
+    const Bitmap *title = text_bitmap(lines);
     const int left = 80 - title->width / 2, top = 64 - title->height / 2;
     for (int y = 0; y < title->height; y++)
         for (int x = 0; x < title->width; x++)
@@ -225,7 +226,7 @@ TEST_F(Bars, BarStartingLeftOfTheLineDropsItsFirstByte)
 TEST_F(Bars, ScrollerEntersFromTheRight)
 {
     const char *text[] = {"b", nullptr};
-    const Bitmap *b = make_text_bitmap(text);
+    const Bitmap *b = text_bitmap(text);
     // t = 11: sx = 159, sy = 80: the first glyph column lands in screen column 159.
     const Frame f = render(bars_draw, 11);
     int drawn = 0;

@@ -5,6 +5,7 @@
 
 #include "data/plasma_dither.h"
 #include "gfx/font.h"
+#include "text_bitmaps.h"
 #include "gfx/sine.h"
 #include "scene_fixture.h"
 #include "scenes/dots.h"
@@ -403,7 +404,7 @@ using Credits = SceneTest;
 TEST_F(Credits, ShownUntil7669ThenWhiteForever)
 {
     const char *lines[] = {"code", "pellum", "", "music", "dorvanti", "", "created for", "halvern", nullptr};
-    const Bitmap *bm = make_text_bitmap(lines);
+    const Bitmap *bm = text_bitmap(lines);
     ASSERT_EQ(bm->height, 128);
     Frame want{};
     blit_bitmap_centered(&want, bm, 80, 64);

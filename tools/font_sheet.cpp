@@ -71,6 +71,8 @@ int main(int argc, char *argv[])
                 p = static_cast<uint8_t>((p & b->mask[y * b->width + x]) | b->pixels[y * b->width + x]);
             }
     }
+    for (Bitmap *b : bitmaps)
+        free_text_bitmap(b);
     if (!write_png_image(out, canvas.data(), width, height, scale)) {
         std::perror(out);
         return 1;

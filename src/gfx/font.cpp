@@ -124,3 +124,12 @@ Bitmap *make_text_bitmap(const char *const *lines)
     bitmap->height = height;
     return bitmap;
 }
+
+void free_text_bitmap(Bitmap *bitmap)
+{
+    if (!bitmap)
+        return;
+    std::free(const_cast<uint8_t *>(bitmap->pixels));
+    std::free(const_cast<uint8_t *>(bitmap->mask));
+    std::free(bitmap);
+}

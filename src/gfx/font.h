@@ -29,3 +29,7 @@ const Glyph *glyph_for(unsigned char c);
 int32_t text_width(const char *line);
 
 Bitmap *make_text_bitmap(const char *const *lines);
+
+// Releases a bitmap from make_text_bitmap. The show keeps its text bitmaps
+// for the whole run; tools and tests that build many call this.
+void free_text_bitmap(Bitmap *bitmap);
