@@ -8,7 +8,8 @@ pass() { echo "ok: $*"; }
 # start_show DIR [ENV=VALUE ...]: starts the show in DIR, waits for its window.
 start_show() {
     local dir=$1; shift
-    ( cd "$dir" && exec env "$@" "$SHOW" >"$dir/out" 2>"$dir/err" ) &
+    # RUNNER, if set, is a command prefix (say, to run as another user).
+    ( cd "$dir" && exec env "$@" ${RUNNER:-} "$SHOW" >"$dir/out" 2>"$dir/err" ) &
     pid=$!
     started=$(date +%s.%N)
     for _ in $(seq 100); do
