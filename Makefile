@@ -4,7 +4,10 @@ JOBS := 2
 
 SANITIZE := build-sanitize
 
-.PHONY: all deps build run test sanitize clean
+FUZZ := build-fuzz
+FUZZ_SECONDS := 300
+
+.PHONY: all deps build run test sanitize fuzz bench clean
 
 all: build
 
@@ -30,5 +33,21 @@ sanitize: deps
 	cmake --build $(SANITIZE) -j$(JOBS)
 	cd $(SANITIZE) && ctest --output-on-failure -j$(JOBS) -L unit
 
+# The cost of every draw and init step, beside a plain frame copy.
+bench: build
+	bench/report.sh $(BUILD)/quillmoss-bench
+
+# Fuzz the module-loading path for FUZZ_SECONDS, from a seed corpus of the
+# soundtrack and short songs by the composer. Not part of `make test`.
+fuzz: build
+	@scripts/install-deps fuzz
+	mkdir -p $(FUZZ)/corpus $(FUZZ)/findings
+	clang++ -std=c++20 -g -O1 -fsanitize=fuzzer,address,undefined tests/fuzz_module.cpp \
+	    $$(pkg-config --cflags --libs libmikmod) -o $(FUZZ)/fuzz_module
+	cp $(BUILD)/Quillmoss.app/Contents/Resources/fif.mod $(FUZZ)/corpus/song.mod
+	for n in 1 2 3; do $(BUILD)/compose --patterns $$n $(FUZZ)/corpus/short-$$n.mod; done
+	cd $(FUZZ) && ./fuzz_module -max_total_time=$(FUZZ_SECONDS) -max_len=65536 -timeout=10 \
+	    -rss_limit_mb=4096 -artifact_prefix=findings/ corpus
+
 clean:
-	rm -rf $(BUILD) $(SANITIZE)
+	rm -rf $(BUILD) $(SANITIZE) $(FUZZ)

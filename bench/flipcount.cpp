@@ -4,6 +4,7 @@
 //   flip MS          one line per presented frame, ms since the first flip
 //   update MS US     one line per MikMod_Update call that took 2 ms or more
 //   updates N MAXUS  the number of MikMod_Update calls and the slowest
+//   startup MS       from the process's start to the first presented frame
 // The first flip comes right after the clock's zero, so MS is the show time
 // to within a millisecond or two.
 #include <dlfcn.h>
@@ -23,6 +24,7 @@ double now_ms()
 }
 
 struct Log {
+    double loaded = now_ms();  // about when the process started
     double first = -1;
     std::vector<float> flips;
     std::vector<std::pair<float, float>> slow_updates;
@@ -39,6 +41,7 @@ struct Log {
         FILE *f = std::fopen(path, "w");
         if (!f)
             return;
+        std::fprintf(f, "startup %.3f\n", first - loaded);
         for (float t : flips)
             std::fprintf(f, "flip %.3f\n", t);
         for (auto &u : slow_updates)

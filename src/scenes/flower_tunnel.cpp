@@ -22,6 +22,15 @@ namespace {
 SineTable flower_sine;
 Frame flower_frame;
 
+// The draw step's form of the two tables: per pixel, depth in the high byte
+// and angle in the low byte. Adding both offsets at once (each reduced to
+// 0..127 first) cannot carry from one byte into the other, and
+// ((polar + offsets) >> 3) & 0x0F0F holds the texture row in bits 8..11 and
+// the column in bits 0..3: one add, one shift, one mask and one lookup in
+// flower_texels (the texture spread out to that index) per pixel.
+uint16_t flower_polar[FRAME_SIZE];
+uint8_t flower_texels[0x1000];
+
 // Row picked by depth, column by angle.
 const uint8_t flower_texture[256] = {
 #include "data/flower_texture.inc"
@@ -48,17 +57,21 @@ void flower_tunnel_init()
             flower_depth[y * SCREEN_WIDTH + x] = depth % 128;
         }
     }
+    for (int32_t p = 0; p < FRAME_SIZE; p++)
+        flower_polar[p] = static_cast<uint16_t>(flower_depth[p] << 8 | flower_angle[p]);
+    for (int32_t row = 0; row < 16; row++)
+        for (int32_t column = 0; column < 16; column++)
+            flower_texels[row << 8 | column] = flower_texture[row * 16 + column];
 }
 
 void flower_tunnel_draw(int32_t t)
 {
     const int32_t b = flower_sine[(t / 4) & 255] >> 10;
     const int32_t o = wrap_mul(t, 128) / 4000;
-    for (int32_t p = 0; p < FRAME_SIZE; p++) {
-        const int32_t column = ((flower_angle[p] + o) & 127) >> 3;
-        const int32_t row = ((flower_depth[p] + b) & 127) >> 3;
-        flower_frame.pixels[p] = flower_texture[row * 16 + column];
-    }
+    // column = ((angle + o) mod 128) / 8, row = ((depth + b) mod 128) / 8.
+    const uint32_t offsets = static_cast<uint32_t>((b & 127) << 8 | (o & 127));
+    for (int32_t p = 0; p < FRAME_SIZE; p++)
+        flower_frame.pixels[p] = flower_texels[((flower_polar[p] + offsets) >> 3) & 0x0F0F];
     blit_bitmap_centered(&flower_frame, &logo_bitmap, 80, 64);
     present_frame(&flower_frame);
 }
