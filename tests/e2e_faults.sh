@@ -9,10 +9,7 @@ work=$(mktemp -d)
 trap 'kill -KILL ${server:-} 2>/dev/null; rm -rf "$work"; [ -n "${pid:-}" ] && kill -KILL "$pid" 2>/dev/null' EXIT
 
 # A server of our own, so that it can be killed under the show.
-Xvfb -displayfd 3 -noreset -nolisten tcp 3>"$work/display" 2>/dev/null &
-server=$!
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
-export DISPLAY=":$(head -n1 "$work/display")"
+start_xvfb "$work/display"
 start_show "$work" SDL_AUDIODRIVER=dummy
 sleep 1
 kill -KILL "$server"; wait "$server" 2>/dev/null; server=
@@ -25,10 +22,7 @@ echo "ok: display gone: the show ended in $took s with status $status: $(grep -v
 # module here), ended by "m". The scenes' tables and text bitmaps live for
 # the whole run by design and stay reachable; nothing of the program's own
 # may be definitely lost.
-Xvfb -displayfd 3 -noreset -nolisten tcp 3>"$work/display2" 2>/dev/null &
-server=$!
-for _ in $(seq 100); do [ -s "$work/display2" ] && break; sleep 0.05; done
-export DISPLAY=":$(head -n1 "$work/display2")"
+start_xvfb "$work/display2"
 RUNNER="valgrind --leak-check=full --show-leak-kinds=definite --log-file=$work/valgrind.txt" \
     start_show "$work" SDL_AUDIODRIVER=dummy
 sleep 3

@@ -14,11 +14,7 @@ pulseaudio -n --daemonize=no --exit-idle-time=-1 --disallow-exit --use-pid-file=
     --log-target=file:"$work/pulse.log" &
 server=$!
 trap 'kill $server 2>/dev/null; wait $server 2>/dev/null; rm -rf "$work"; [ -n "${pid:-}" ] && kill -KILL "$pid" 2>/dev/null' EXIT
-for _ in $(seq 100); do
-    [ -S "$XDG_RUNTIME_DIR/pulse/native" ] && break
-    sleep 0.05
-done
-[ -S "$XDG_RUNTIME_DIR/pulse/native" ] || fail "PulseAudio did not start: $(cat "$work/pulse.log")"
+wait_for -S "$XDG_RUNTIME_DIR/pulse/native" || fail "PulseAudio did not start: $(cat "$work/pulse.log")"
 export PULSE_SERVER="unix:$XDG_RUNTIME_DIR/pulse/native"
 
 res="$work/Quillmoss.app/Contents/Resources"

@@ -41,3 +41,21 @@ wait_exit() {
 still_running() { kill -0 "$pid" 2>/dev/null; }
 
 press() { xdotool mousemove 80 64 key "$1"; }
+
+# wait_for TEST...: waits up to 5 s for `test TEST...` to hold.
+wait_for() {
+    for _ in $(seq 100); do
+        test "$@" && return 0
+        sleep 0.05
+    done
+    return 1
+}
+
+# start_xvfb FILE: starts an X server of the test's own (so that it can be
+# killed), sets DISPLAY and `server`; FILE receives the display number.
+start_xvfb() {
+    Xvfb -displayfd 3 -noreset -nolisten tcp 3>"$1" 2>/dev/null &
+    server=$!
+    wait_for -s "$1" || fail "Xvfb did not start"
+    export DISPLAY=":$(head -n1 "$1")"
+}
