@@ -7,7 +7,7 @@ SANITIZE := build-sanitize
 FUZZ := build-fuzz
 FUZZ_SECONDS := 300
 
-.PHONY: all deps build run test sanitize fuzz bench clean
+.PHONY: all deps build run test sanitize fuzz bench docs clean
 
 all: build
 
@@ -32,6 +32,11 @@ sanitize: deps
 	cmake -S . -B $(SANITIZE) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUILLMOSS_SANITIZE=ON
 	cmake --build $(SANITIZE) -j$(JOBS)
 	cd $(SANITIZE) && ctest --output-on-failure -j$(JOBS) -L unit
+
+# The pictures in docs/: the contact sheet and the font sheet.
+docs: build
+	$(BUILD)/quillmoss-capture --sheet docs/sheet.png --scale 2
+	$(BUILD)/quillmoss-fontsheet docs/font.png --scale 2
 
 # The cost of every draw and init step, beside a plain frame copy.
 bench: build

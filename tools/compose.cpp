@@ -327,8 +327,7 @@ const char *OUTRO =
 // The birds' beak rhythm of the dot scene: 64 steps over 32 rows, two a
 // row. A row whose first step opens the beaks starts a chirp.
 const uint8_t BEAK_PATTERN[64] = {
-    1, 1, 0, 0, 1, 1, 0, 0, 1, 1, 0, 0, 1, 0, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 0, 0, 0, 0, 0, 0, 0, 0,
-    0, 0, 0, 0, 1, 1, 1, 1, 0, 0, 1, 1, 1, 1, 0, 0, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 0, 0, 0, 0,
+#include "data/beak_pattern.inc"
 };
 
 void chirps(Pattern &p)

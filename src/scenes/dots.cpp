@@ -25,7 +25,6 @@ constexpr int32_t BEAK_CYCLE_MS = 3835;     // 64 beak_pattern entries
 SineTable dots_sine;
 Frame dots_frame;
 
-
 const uint8_t dot_sprite_pixels[64] = {
     0, 0, 2, 2, 3, 3, 0, 0,
     0, 2, 1, 1, 2, 2, 3, 0,
@@ -61,16 +60,8 @@ const Bitmap bird_right_open = {bird_right_open_pixels, bird_right_open_mask, BI
 
 namespace {
 
-// 1: beaks open, 0: shut; one entry every 3835/64 ms.
 const uint8_t beak_pattern[64] = {
-    1, 1, 0, 0, 1, 1, 0, 0,
-    1, 1, 0, 0, 1, 0, 1, 1,
-    1, 1, 1, 1, 1, 1, 1, 1,
-    0, 0, 0, 0, 0, 0, 0, 0,
-    0, 0, 0, 0, 1, 1, 1, 1,
-    0, 0, 1, 1, 1, 1, 0, 0,
-    1, 1, 1, 1, 1, 1, 1, 1,
-    1, 1, 1, 1, 0, 0, 0, 0,
+#include "data/beak_pattern.inc"
 };
 
 int32_t cos8(int32_t angle) { return dots_sine[(angle + 64) & 255]; }
