@@ -1,5 +1,7 @@
 #include "audio_render.h"
 
+#include "atomic_file.h"
+
 #include <mikmod.h>
 
 #include <cerrno>
@@ -115,51 +117,35 @@ bool render_song_wav(const char *module_path, int64_t from_ms, int64_t to_ms, co
         return false;
     start(m);
 
-    const std::string part = wav_path + ".part";
-    FILE *f = std::fopen(part.c_str(), "wb");
-    if (!f) {
-        *error = wav_path + ": " + std::strerror(errno);
-        Player_Stop();
-        Player_Free(m);
-        return false;
-    }
-    const std::vector<uint8_t> header = wav_header(static_cast<uint32_t>(frames));
-    bool ok = std::fwrite(header.data(), 1, header.size(), f) == header.size();
-
     // Song position 0 is sample 0. Skip what lies before the stretch; write
     // silence for what lies before the song (negative times) and after it.
-    constexpr int64_t CHUNK = 4096;
-    std::vector<SBYTE> buf(CHUNK * FRAME_BYTES);
-    int64_t pos = first;
-    while (pos < 0 && ok && pos < last) {
-        const int64_t n = std::min(CHUNK, std::min(-pos, last - pos));
-        std::memset(buf.data(), 0, n * FRAME_BYTES);
-        ok = std::fwrite(buf.data(), FRAME_BYTES, n, f) == static_cast<size_t>(n);
-        pos += n;
-    }
-    for (int64_t skip = std::max<int64_t>(first, 0); skip > 0;) {
-        const int64_t n = std::min(CHUNK, skip);
-        VC_WriteBytes(buf.data(), static_cast<ULONG>(n * FRAME_BYTES));
-        skip -= n;
-    }
-    while (ok && pos < last) {
-        const int64_t n = std::min(CHUNK, last - pos);
-        if (Player_Active())
+    const bool written = write_file_atomically(wav_path, [&](FILE *f) {
+        const std::vector<uint8_t> header = wav_header(static_cast<uint32_t>(frames));
+        if (std::fwrite(header.data(), 1, header.size(), f) != header.size())
+            return false;
+        constexpr int64_t CHUNK = 4096;
+        std::vector<SBYTE> buf(CHUNK * FRAME_BYTES);
+        for (int64_t skip = std::max<int64_t>(first, 0); skip > 0;) {
+            const int64_t n = std::min(CHUNK, skip);
             VC_WriteBytes(buf.data(), static_cast<ULONG>(n * FRAME_BYTES));
-        else
-            std::memset(buf.data(), 0, n * FRAME_BYTES);
-        ok = std::fwrite(buf.data(), FRAME_BYTES, n, f) == static_cast<size_t>(n);
-        pos += n;
-    }
+            skip -= n;
+        }
+        for (int64_t pos = first; pos < last;) {
+            // Up to the song's start, then in chunks of the mix.
+            const int64_t n = std::min(pos < 0 ? -pos : CHUNK, std::min(CHUNK, last - pos));
+            if (pos >= 0 && Player_Active())
+                VC_WriteBytes(buf.data(), static_cast<ULONG>(n * FRAME_BYTES));
+            else
+                std::memset(buf.data(), 0, n * FRAME_BYTES);
+            if (std::fwrite(buf.data(), FRAME_BYTES, n, f) != static_cast<size_t>(n))
+                return false;
+            pos += n;
+        }
+        return true;
+    });
     Player_Stop();
     Player_Free(m);
-
-    ok = std::fflush(f) == 0 && ok;
-    const int saved = errno;
-    ok = std::fclose(f) == 0 && ok;
-    if (ok && std::rename(part.c_str(), wav_path.c_str()) == 0)
-        return true;
-    *error = wav_path + ": " + std::strerror(saved ? saved : errno);
-    std::remove(part.c_str());
-    return false;
+    if (!written)
+        *error = wav_path + ": " + std::strerror(errno);
+    return written;
 }

@@ -31,6 +31,7 @@
 
 #include "audio_render.h"
 #include "image_io.h"
+#include "scenes/scenes.h"
 #include "shell/offscreen.h"
 #include "shell/timeline.h"
 
@@ -274,7 +275,7 @@ int capture_sheet(const Options &o)
         const int32_t middle = r.start_ms + length / 2;
         // Play the trails in from their start at 60 fps, as the show would
         // have drawn them, so that the ring is full.
-        if (r.draw == Timeline[4].draw)
+        if (r.draw == trails_draw)
             for (int64_t t = r.start_ms; t < middle; t += 17)
                 timeline_draw(static_cast<int32_t>(t));
         timeline_draw(middle);

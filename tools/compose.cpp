@@ -16,6 +16,8 @@
 #include <string>
 #include <vector>
 
+#include "tools/atomic_file.h"
+
 namespace {
 
 constexpr int ROWS = 64;
@@ -520,12 +522,8 @@ int main(int argc, char *argv[])
     }
 
     const std::vector<uint8_t> mod = build_module(orders);
-    const std::string part = std::string(path) + ".part";
-    FILE *f = std::fopen(part.c_str(), "wb");
-    if (!f || std::fwrite(mod.data(), 1, mod.size(), f) != mod.size() || std::fclose(f) != 0 ||
-        std::rename(part.c_str(), path) != 0) {
+    if (!write_file_atomically(path, [&](FILE *f) { return std::fwrite(mod.data(), 1, mod.size(), f) == mod.size(); })) {
         std::perror(path);
-        std::remove(part.c_str());
         return 1;
     }
     return 0;

@@ -3,29 +3,36 @@
 // checking the letters by eye (docs/font.png is made with it).
 #include <cstdio>
 #include <cstdlib>
+#include <algorithm>
 #include <cstring>
 #include <string>
 #include <vector>
 
 #include "gfx/font.h"
 #include "image_io.h"
+#include "scenes/trails.h"
 
 namespace {
 
-// Each block is one text as the show builds it; the scroller's one long
-// line is broken at spaces here so that the sheet stays narrow.
-const std::vector<std::vector<const char *>> BLOCKS = {
-    {"abcdefghijklm", "nopqrstuvwxyz", "!' 0,."},
-    {"fear", "the pod"},
-    {"for it", "is shiny"},
-    {"booyakasha!", "marrowbent are back", "on the scene with", "the world's first", "pocket demo!"},
-    {"greetings", "to", "", "quorrik", "tamblin", "vesperix", "all other", "ombrelo", "devs"},
-    {"halvern", "orgs", "zintaro", "fennwick", "glimmark", "hobvale", "jurnick", "kelvoss", "lumdrak",
-     "mirrowen", "nokkel"},
-    {"pashdrin", "ruvelle", "snorbit", "tovrak", "umbrix", "wendlock", "yarrowi", "brixelm", "cindrel",
-     "dovetra", "", "and all at", "halvern!"},
-    {"code", "pellum", "", "music", "dorvanti", "", "created for", "halvern"},
-};
+// Each block is one text as the show builds it. The scroller's one long
+// line is broken at spaces, and the greetings into three blocks, so that the
+// sheet stays compact.
+std::vector<std::vector<const char *>> blocks()
+{
+    std::vector<std::vector<const char *>> b = {
+        {"abcdefghijklm", "nopqrstuvwxyz", "!' 0,."},
+        {"fear", "the pod"},
+        {"for it", "is shiny"},
+        {"booyakasha!", "marrowbent are back", "on the scene with", "the world's first", "pocket demo!"},
+    };
+    int count = 0;
+    while (greetings_lines[count])
+        count++;
+    for (int first = 0; first < count; first += 12)
+        b.emplace_back(greetings_lines + first, greetings_lines + std::min(count, first + 12));
+    b.push_back({"code", "pellum", "", "music", "dorvanti", "", "created for", "halvern"});
+    return b;
+}
 
 constexpr int MARGIN = 6, COLUMNS = 4;
 constexpr uint8_t BACKGROUND = 2;
@@ -48,7 +55,7 @@ int main(int argc, char *argv[])
     }
 
     std::vector<Bitmap *> bitmaps;
-    for (auto lines : BLOCKS) {
+    for (auto lines : blocks()) {
         lines.push_back(nullptr);
         bitmaps.push_back(make_text_bitmap(lines.data()));
     }

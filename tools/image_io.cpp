@@ -2,33 +2,14 @@
 
 #include <png.h>
 
-#include <cerrno>
+#include "atomic_file.h"
+
 #include <cstdio>
 #include <vector>
 
 const uint8_t GREY_VALUES[4] = {255, 192, 128, 0};
 
 namespace {
-
-// Runs write(file) on PATH.part and renames it into place on success.
-template <typename Writer>
-bool write_atomically(const std::string &path, Writer write)
-{
-    const std::string part = path + ".part";
-    FILE *f = std::fopen(part.c_str(), "wb");
-    if (!f)
-        return false;
-    bool ok = write(f);
-    ok = (std::fflush(f) == 0) && ok;
-    int saved = errno;
-    ok = (std::fclose(f) == 0) && ok;
-    if (ok && std::rename(part.c_str(), path.c_str()) == 0)
-        return true;
-    saved = errno ? errno : saved;
-    std::remove(part.c_str());
-    errno = saved ? saved : EIO;
-    return false;
-}
 
 // One row of the image scaled up, as grey values.
 void scaled_row(const uint8_t *src, int width, int scale, std::vector<uint8_t> &out)
@@ -43,14 +24,14 @@ void scaled_row(const uint8_t *src, int width, int scale, std::vector<uint8_t> &
 
 bool write_raw(const std::string &path, const Frame *frame)
 {
-    return write_atomically(path, [&](FILE *f) {
+    return write_file_atomically(path, [&](FILE *f) {
         return std::fwrite(frame->pixels, 1, FRAME_SIZE, f) == FRAME_SIZE;
     });
 }
 
 bool write_pgm(const std::string &path, const Frame *frame, int scale)
 {
-    return write_atomically(path, [&](FILE *f) {
+    return write_file_atomically(path, [&](FILE *f) {
         std::fprintf(f, "P5\n%d %d\n255\n", SCREEN_WIDTH * scale, SCREEN_HEIGHT * scale);
         std::vector<uint8_t> row;
         for (int y = 0; y < SCREEN_HEIGHT; y++) {
@@ -65,7 +46,7 @@ bool write_pgm(const std::string &path, const Frame *frame, int scale)
 
 bool write_png_image(const std::string &path, const uint8_t *pixels, int width, int height, int scale)
 {
-    return write_atomically(path, [&](FILE *f) {
+    return write_file_atomically(path, [&](FILE *f) {
         png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
         if (!png)
             return false;

@@ -1,7 +1,6 @@
-// Writing frames to files for the capture tool. Every writer puts the data
-// in PATH.part first and renames it to PATH only when all of it is written,
-// so a failed write leaves nothing behind. Each returns false (with errno
-// telling why) on failure.
+// Writing frames to files for the tools. Every file appears whole or not at
+// all (atomic_file.h); each writer returns false, with errno telling why, on
+// failure.
 #pragma once
 #include <cstdint>
 #include <string>

@@ -3,15 +3,15 @@
 #include "scenes/scenes.h"
 
 const TimelineRow Timeline[TIMELINE_ROWS] = {
-    {"plasma", plasma_draw, 0, 15339},
-    {"flower_tunnel", flower_tunnel_draw, 15340, 30679},
-    {"bars", bars_draw, 30680, 46019},
-    {"rotozoom", rotozoom_draw, 46020, 61359},
-    {"trails", trails_draw, 61360, 92039},
-    {"twister", twister_draw, 92040, 107379},
-    {"dots", dots_draw, 107380, 138059},
-    {"halfres_tunnel", halfres_tunnel_draw, 138060, 153399},
-    {"credits", credits_draw, 153400, 0},
+    {plasma_draw, 0, 15339},
+    {flower_tunnel_draw, 15340, 30679},
+    {bars_draw, 30680, 46019},
+    {rotozoom_draw, 46020, 61359},
+    {trails_draw, 61360, 92039},
+    {twister_draw, 92040, 107379},
+    {dots_draw, 107380, 138059},
+    {halfres_tunnel_draw, 138060, 153399},
+    {credits_draw, 153400, 0},
 };
 
 int timeline_row(int32_t elapsed_ms)

@@ -8,7 +8,6 @@
 #include <cstdint>
 
 struct TimelineRow {
-    const char *name;
     void (*draw)(int32_t local_ms);
     int32_t start_ms;
     int32_t last_ms;  // inclusive; unused for the last row
