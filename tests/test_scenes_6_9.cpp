@@ -59,11 +59,20 @@ TEST_F(Twister, RowAnglesAndWidths)
             EXPECT_LE(r.w1 + r.w2, 45);
             EXPECT_GE(r.h, 17);
             EXPECT_LE(r.h, 24);
+            // k = 0 or 1: no first face; k = 63: no second; either way the
+            // remaining face is 31 cells wide from cell 24.
+            if (r.k <= 1) {
+                EXPECT_EQ(r.w1, 0);
+                EXPECT_EQ(r.w2, 31);
+                EXPECT_EQ(r.h, 24);
+            }
+            if (r.k == 63) {
+                EXPECT_EQ(r.w2, 0);
+                EXPECT_EQ(r.w1, 31);
+                EXPECT_EQ(r.h, 24);
+            }
         }
     EXPECT_TRUE(seen[0] && seen[1] && seen[63]);  // the zero-width rows do occur
-    fill_sine_table(s, 65535);
-    EXPECT_EQ((s[1] << 5) >> 16, 0);   // k = 1 also gives an empty first face
-    EXPECT_EQ((s[127] << 5) >> 16, 0);  // k = 63 an empty second face
 }
 
 // Texture column shown by cell j of a face `width` cells wide.
@@ -394,9 +403,31 @@ TEST_F(Halfres, FramesSampleTheTexture)
                 ASSERT_TRUE(cell_is(frame, column, row, ramp_cell(texel))) << c.t << " " << row << "," << column;
             }
     }
-    // A negative twist wraps the angle to the top of the range.
-    EXPECT_EQ((2 - 7) & 127, 123);
-    EXPECT_EQ(((2 - 7) & 127) / 4, 30);
+}
+
+TEST_F(Halfres, NegativeTwistWrapsTheAngle)
+{
+    // A time with a negative twist, and the cells whose angle it takes below
+    // zero: they must show the top of the angle range (angle + f + 128).
+    int32_t t = 0;
+    while (t <= 15339 && halfres_twist(t) > -7)
+        t++;
+    ASSERT_LE(t, 15339);
+    const int32_t f = halfres_twist(t), d = halfres_forward(t);
+    const Frame frame = render(halfres_tunnel_draw, t);
+    int wrapped = 0;
+    for (int row = 0; row < 64; row++)
+        for (int column = 0; column < 80; column++) {
+            const int angle = halfres_angle[row * 160 + column];
+            if (angle + f >= 0)
+                continue;
+            const int u = angle + f + 128, v = (halfres_depth[row * 160 + column] + d) % 128;
+            const char hex = HALFRES_TEXTURE[v / 4][u / 4];
+            const int texel = hex <= '9' ? hex - '0' : hex - 'a' + 10;
+            ASSERT_TRUE(cell_is(frame, column, row, ramp_cell(texel))) << row << "," << column;
+            wrapped++;
+        }
+    EXPECT_GT(wrapped, 10);
 }
 
 using Credits = SceneTest;
